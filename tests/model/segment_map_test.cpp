@@ -1,0 +1,79 @@
+#include "model/segment_map.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The module's shift chain in words, from bit 0 of register 0 to bit 7 of register 3. The
+// segment numbers come from the screen layout (8 per digit in the order f a b g e c d dp), so
+// this derivation shares nothing with the production table.
+int ScreenNumber(int digit, char position)
+{
+    const std::string order = "fabgecdp";  // p: the decimal point
+    return 8 * (digit - 1) + int(order.find(position)) + 1;
+}
+
+std::vector<std::vector<int>> ChainOfSegments()
+{
+    std::vector<std::vector<int>> chain;
+    auto add = [&](int digit, const std::string& positions) {
+        for (char position : positions)
+            chain.push_back({ScreenNumber(digit, position)});
+    };
+    add(1, "gfab");
+    add(2, "gfab");
+    chain.push_back({32, 33});  // the colon, both dots on one bit
+    add(3, "gfab");
+    add(4, "gfab");
+    add(4, "cde");
+    add(3, "pcde");
+    add(2, "pcde");
+    add(1, "pcde");
+    return chain;
+}
+
+TEST(SegmentMap, FollowsTheModulesShiftChain)
+{
+    const auto chain = ChainOfSegments();
+    ASSERT_EQ(chain.size(), 32u);
+    int rowsChecked = 0;
+    for (std::size_t bit = 0; bit < chain.size(); ++bit) {
+        for (int segment : chain[bit]) {
+            const SegmentBit& row = SegmentMap[std::size_t(segment - 1)];
+            SCOPED_TRACE("chain bit " + std::to_string(bit) + ", Shape" + std::to_string(segment));
+            EXPECT_EQ(row.Segment, segment);
+            EXPECT_EQ(row.Register, int(bit / 8));
+            EXPECT_EQ(row.Mask, 1u << (bit % 8));
+            ++rowsChecked;
+        }
+    }
+    EXPECT_EQ(rowsChecked, SegmentCount);
+}
+
+// A wrong map must not compile: the production table is guarded by the same predicate.
+constexpr std::array<SegmentBit, SegmentCount> WithRow(int segment, SegmentBit replacement)
+{
+    auto map = SegmentMap;
+    map[std::size_t(segment - 1)] = replacement;
+    return map;
+}
+static_assert(!IsValidSegmentMap(WithRow(1, {1, 0, 0x04})), "a bit used twice");
+static_assert(!IsValidSegmentMap(WithRow(33, {33, 1, 0x02})), "colon dots on different bits");
+static_assert(!IsValidSegmentMap(WithRow(5, {5, 4, 0x80})), "a register that does not exist");
+static_assert(!IsValidSegmentMap(WithRow(5, {5, 3, 0x81})), "two bits in one mask");
+static_assert(!IsValidSegmentMap(WithRow(6, {7, 3, 0x20})), "a row out of place");
+constexpr std::array<SegmentBit, SegmentCount> MissingLastRow = {{
+    {1, 0, 0x02},  {2, 0, 0x04},  {3, 0, 0x08},  {4, 0, 0x01},  {5, 3, 0x80},  {6, 3, 0x20},
+    {7, 3, 0x40},  {8, 3, 0x10},  {9, 0, 0x20},  {10, 0, 0x40}, {11, 0, 0x80}, {12, 0, 0x10},
+    {13, 3, 0x08}, {14, 3, 0x02}, {15, 3, 0x04}, {16, 3, 0x01}, {17, 1, 0x04}, {18, 1, 0x08},
+    {19, 1, 0x10}, {20, 1, 0x02}, {21, 2, 0x80}, {22, 2, 0x20}, {23, 2, 0x40}, {24, 2, 0x10},
+    {25, 1, 0x40}, {26, 1, 0x80}, {27, 2, 0x01}, {28, 1, 0x20}, {29, 2, 0x08}, {30, 2, 0x02},
+    {31, 2, 0x04}, {32, 1, 0x01},
+}};
+static_assert(!IsValidSegmentMap(MissingLastRow), "a missing row");
+static_assert(!IsValidSegmentMap(std::array<SegmentBit, 32>{}), "too few rows");
+
+}  // namespace
