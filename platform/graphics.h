@@ -2,6 +2,8 @@
 // notification, no Qt: the controls translate them to Qt when they paint.
 #pragma once
 
+#include "sets.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -57,21 +59,7 @@ private:
 
 enum TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 
-// A set of font styles, one bit per TFontStyle.
-class TFontStyles {
-public:
-    constexpr TFontStyles() = default;
-    constexpr bool Contains(TFontStyle style) const { return (bits_ >> style) & 1u; }
-    constexpr TFontStyles& operator<<(TFontStyle style)
-    {
-        bits_ = std::uint8_t(bits_ | (1u << style));
-        return *this;
-    }
-    constexpr bool operator==(const TFontStyles&) const = default;
-
-private:
-    std::uint8_t bits_ = 0;
-};
+using TFontStyles = TSet<TFontStyle>;
 
 using TFontCharset = std::uint8_t;
 inline constexpr TFontCharset ANSI_CHARSET = 0;
