@@ -6,6 +6,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -293,31 +294,33 @@ private:
                                  ":" + std::to_string(earlier->second.Column) + ")");
         names_.emplace(object.name, object.pos);
         if (!object.children.empty())
-            Fail(object.children.front().pos, object.className + " '" + object.name + "' cannot hold controls");
+            Fail(object.children.front().pos, owner_ + " cannot hold controls");
+        const PublishedField& field = FieldFor(object);
 
         TControl* control = nullptr;
         if (object.className == TShape::StaticClassName)
             control = Create<TShape>(object, &Builder::SetShapeProperty);
         else if (object.className == TLabel::StaticClassName)
             control = Create<TLabel>(object, &Builder::SetLabelProperty);
-        else if (object.className == TEdit::StaticClassName)
-            control = Create<TEdit>(object, &Builder::SetEditProperty);
         else
-            Fail(object.pos, "unknown class '" + object.className + "' of '" + object.name + "'");
-        Bind(object, *control);
+            control = Create<TEdit>(object, &Builder::SetEditProperty);
+        field.bind(form_, control);
+        bound_.insert(field.name);
     }
 
-    void Bind(const FormObject& object, TControl& control)
+    // The published field that the object is stored into, checked before anything is created.
+    const PublishedField& FieldFor(const FormObject& object) const
     {
+        const std::string_view known[] = {TShape::StaticClassName, TLabel::StaticClassName, TEdit::StaticClassName};
+        if (std::find(std::begin(known), std::end(known), object.className) == std::end(known))
+            Fail(object.pos, "unknown class '" + object.className + "' of '" + object.name + "'");
         for (const PublishedField& field : published_.fields) {
             if (field.name != object.name)
                 continue;
             if (field.className != object.className)
                 Fail(object.pos, "field '" + object.name + "' is a " + std::string(field.className) + ", not a " +
                                      object.className);
-            field.bind(form_, &control);
-            bound_.insert(field.name);
-            return;
+            return field;
         }
         Fail(object.pos, "no published field '" + object.name + "' in " + std::string(form_.ClassName()));
     }
