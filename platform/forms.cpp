@@ -13,6 +13,8 @@ TApplication* Application = nullptr;
 TForm::TForm() : client_(new QWidget)
 {
     setFrameShape(QFrame::NoFrame);
+    // A scroll area takes the focus when clicked; a form leaves it with its edit.
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(true);
     client_->setAutoFillBackground(true);
     setWidget(client_);

@@ -1,5 +1,7 @@
 #include "model/segment_map.h"
 
+#include "support/shift_chain.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,41 +9,15 @@
 
 namespace {
 
-// The module's shift chain in words, from bit 0 of register 0 to bit 7 of register 3. The
-// segment numbers come from the screen layout (8 per digit in the order f a b g e c d dp), so
-// this derivation shares nothing with the production table.
-int ScreenNumber(int digit, char position)
-{
-    const std::string order = "fabgecdp";  // p: the decimal point
-    return 8 * (digit - 1) + int(order.find(position)) + 1;
-}
-
-std::vector<std::vector<int>> ChainOfSegments()
-{
-    std::vector<std::vector<int>> chain;
-    auto add = [&](int digit, const std::string& positions) {
-        for (char position : positions)
-            chain.push_back({ScreenNumber(digit, position)});
-    };
-    add(1, "gfab");
-    add(2, "gfab");
-    chain.push_back({32, 33});  // the colon, both dots on one bit
-    add(3, "gfab");
-    add(4, "gfab");
-    add(4, "cde");
-    add(3, "pcde");
-    add(2, "pcde");
-    add(1, "pcde");
-    return chain;
-}
+using chain::ChainOfSegments;
 
 TEST(SegmentMap, FollowsTheModulesShiftChain)
 {
-    const auto chain = ChainOfSegments();
-    ASSERT_EQ(chain.size(), 32u);
+    const auto bits = ChainOfSegments();
+    ASSERT_EQ(bits.size(), 32u);
     int rowsChecked = 0;
-    for (std::size_t bit = 0; bit < chain.size(); ++bit) {
-        for (int segment : chain[bit]) {
+    for (std::size_t bit = 0; bit < bits.size(); ++bit) {
+        for (int segment : bits[bit]) {
             const SegmentBit& row = SegmentMap[std::size_t(segment - 1)];
             SCOPED_TRACE("chain bit " + std::to_string(bit) + ", Shape" + std::to_string(segment));
             EXPECT_EQ(row.Segment, segment);

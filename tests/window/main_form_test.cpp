@@ -1,0 +1,173 @@
+#include "support/shift_chain.h"
+#include "platform/shell.h"
+#include "window/main_form.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+class MainFormTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::fill(std::begin(LoadData), std::end(LoadData), 0);
+        form = std::make_unique<TForm1>();
+        form->LoadDescription(TForm1::StaticClassName, TForm1::Published);
+        Form1 = form.get();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    void TearDown() override { Form1 = nullptr; }
+
+    TShape& Segment(int n) { return *dynamic_cast<TShape*>(form->FindComponent("Shape" + std::to_string(n))); }
+    static QRect Bounds(const TControl& control)
+    {
+        return {control.Left(), control.Top(), control.Width(), control.Height()};
+    }
+    void PressAt(QPoint at, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(form->windowHandle(), button, {}, at);
+    }
+    void PressSegment(int n, Qt::MouseButton button = Qt::LeftButton) { PressAt(Bounds(Segment(n)).center(), button); }
+
+    // The expected text from the chain bits that are on, formatted here rather than by the model.
+    static std::string TextOf(unsigned bits)
+    {
+        char text[12];
+        std::snprintf(text, sizeof text, "%02X %02X %02X %02X", bits & 0xFF, (bits >> 8) & 0xFF,
+                      (bits >> 16) & 0xFF, bits >> 24);
+        return text;
+    }
+
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(MainFormTest, EveryControlWhereTheLayoutPutsIt)
+{
+    EXPECT_EQ(form->Caption(), "Tarvo_Sekel_test");
+    EXPECT_EQ(QPoint(form->Left(), form->Top()), QPoint(192, 107));
+    EXPECT_EQ(QSize(form->ClientWidth(), form->ClientHeight()), QSize(795, 321));
+    EXPECT_EQ(form->Color(), clBtnFace);
+
+    // Digit d starts at x0; its segments follow one pattern (f a b g e c d dp).
+    const int x0[] = {24, 208, 448, 632};
+    const QRect pattern[] = {{0, 40, 17, 105},  {24, 24, 89, 17},   {120, 40, 17, 105}, {24, 144, 89, 17},
+                             {0, 160, 17, 105}, {120, 160, 17, 105}, {24, 264, 89, 17}, {152, 264, 17, 17}};
+    for (int digit = 0; digit < 4; ++digit)
+        for (int k = 0; k < (digit == 3 ? 7 : 8); ++k)
+            EXPECT_EQ(Bounds(Segment(8 * digit + k + 1)), pattern[k].translated(x0[digit], 0)) << 8 * digit + k + 1;
+    EXPECT_EQ(Bounds(Segment(32)), QRect(384, 184, 25, 25));
+    EXPECT_EQ(Bounds(Segment(33)), QRect(384, 112, 25, 25));
+    EXPECT_EQ(Bounds(*form->Edit1), QRect(448, 296, 97, 24));
+    EXPECT_EQ(QPoint(form->Label1->Left(), form->Label1->Top()), QPoint(256, 296));
+    EXPECT_EQ(QPoint(form->Label2->Left(), form->Label2->Top()), QPoint(16, 0));
+    EXPECT_EQ(QPoint(form->Label3->Left(), form->Label3->Top()), QPoint(640, 304));
+
+    EXPECT_EQ(form->Label1->Caption(), "Данные для загрузки:");
+    EXPECT_EQ(form->Label2->Caption(), "Для выделения сегмента - щёлкните на него мышкой, чтобы отменить выделение - "
+                                       "щёлкните ещё раз.");
+    EXPECT_EQ(form->Label3->Caption().rfind("http://", 0), 0u);
+    EXPECT_EQ(form->Edit1->Text(), "00 00 00 00");
+    EXPECT_TRUE(form->Edit1->ReadOnly());
+    for (int n = 1; n <= 33; ++n)
+        EXPECT_EQ(Segment(n).Brush()->Color(), clWhite);
+}
+
+TEST_F(MainFormTest, NoTwoControlsOverlapAndAllFitTheWindow)
+{
+    const auto& controls = form->Controls();
+    ASSERT_EQ(controls.size(), 37u);
+    const QRect client(0, 0, 795, 321);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        EXPECT_TRUE(client.contains(Bounds(*controls[i]))) << controls[i]->Name;
+        for (std::size_t j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(Bounds(*controls[i]).intersects(Bounds(*controls[j])))
+                << controls[i]->Name << " overlaps " << controls[j]->Name;
+    }
+}
+
+TEST_F(MainFormTest, EverySegmentTogglesItselfAndTheTextFollows)
+{
+    const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+    for (int n = 1; n <= 33; ++n) {
+        SCOPED_TRACE("Shape" + std::to_string(n));
+        const Qt::MouseButton button = buttons[n % 3];
+        PressSegment(n, button);
+        EXPECT_EQ(form->Edit1->Text(), TextOf(1u << chain::ChainBitOf(n)));
+        for (int other = 1; other <= 33; ++other) {
+            const bool partner = n >= 32 && other >= 32;
+            EXPECT_EQ(Segment(other).Brush()->Color(), other == n || partner ? clBlack : clWhite) << other;
+        }
+        PressSegment(n, button);
+        EXPECT_EQ(form->Edit1->Text(), "00 00 00 00");
+        EXPECT_EQ(Segment(n).Brush()->Color(), clWhite);
+    }
+}
+
+TEST_F(MainFormTest, EitherColonDotSwitchesBoth)
+{
+    PressSegment(33);
+    EXPECT_EQ(Segment(32).Brush()->Color(), clBlack);
+    EXPECT_EQ(form->Edit1->Text(), "00 01 00 00");
+    PressSegment(32);
+    EXPECT_EQ(Segment(33).Brush()->Color(), clWhite);
+    EXPECT_EQ(form->Edit1->Text(), "00 00 00 00");
+}
+
+TEST_F(MainFormTest, FocusStaysOnTheEditAndNothingElseChangesTheText)
+{
+    EXPECT_TRUE(form->Edit1->hasFocus());
+    EXPECT_EQ(form->Edit1->selectedText(), "00 00 00 00");
+    PressSegment(4);
+    PressAt({form->Label1->Left() + 3, form->Label1->Top() + 3});
+    PressAt({form->Label2->Left() + 3, form->Label2->Top() + 3});
+    PressAt({5, 300});   // empty area
+    PressAt({460, 305}); // the edit
+    EXPECT_TRUE(form->Edit1->hasFocus());
+    EXPECT_EQ(form->Edit1->Text(), "01 00 00 00");
+    QTest::keyClicks(form->Edit1, "x1 ");
+    QTest::keyClick(form->Edit1, Qt::Key_Backspace);
+    QTest::keyClick(form->Edit1, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form->Edit1->Text(), "01 00 00 00");
+}
+
+TEST_F(MainFormTest, LinkOpensItsCaptionOncePerClick)
+{
+    struct Call {
+        HWND window;
+        std::string operation, file;
+        bool parameters, directory;
+        int show;
+    };
+    std::vector<Call> calls;
+    const ShellHandler previous = SetShellHandler([&](HWND w, const char* op, const char* file, const char* params,
+                                                      const char* dir, int show) {
+        calls.push_back({w, op, file, params != nullptr, dir != nullptr, show});
+        return 42;
+    });
+    const QPoint link(form->Label3->Left() + 4, form->Label3->Top() + 4);
+    PressAt(link);
+    QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, link);
+    PressAt(link, Qt::RightButton);
+    form->Label3->SetCaption("http://changed.test/");
+    PressAt({form->Label3->Left() + 4, form->Label3->Top() + 4});
+    SetShellHandler(previous);
+
+    ASSERT_EQ(calls.size(), 3u);
+    for (const Call& call : calls) {
+        EXPECT_EQ(call.window, form->Handle());
+        EXPECT_EQ(call.operation, "open");
+        EXPECT_FALSE(call.parameters);
+        EXPECT_FALSE(call.directory);
+        EXPECT_EQ(call.show, SW_RESTORE);
+    }
+    EXPECT_EQ(calls[0].file, calls[1].file);
+    EXPECT_EQ(calls[2].file, "http://changed.test/");
+    EXPECT_EQ(form->Edit1->Text(), "00 00 00 00");
+}
+
+}  // namespace
