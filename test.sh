@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the Release configuration and runs every test through CTest.
+# Installs what is missing, then builds and runs every test twice through CTest: in the Release
+# build, and under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/install-deps.sh
-cmake --preset default
-cmake --build --preset default
-ctest --preset default
+for preset in default asan; do
+  echo "=== $preset build"
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ clang libclang-rt-dev pkg-config
   qt6-base-dev libxcb1-dev libgl-dev
   libgtest-dev libgmock-dev
   fonts-liberation xdg-utils

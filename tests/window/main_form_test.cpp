@@ -1,3 +1,4 @@
+#include "support/error_box.h"
 #include "support/shift_chain.h"
 #include "platform/shell.h"
 #include "window/main_form.h"
@@ -168,6 +169,37 @@ TEST_F(MainFormTest, LinkOpensItsCaptionOncePerClick)
     EXPECT_EQ(calls[0].file, calls[1].file);
     EXPECT_EQ(calls[2].file, "http://changed.test/");
     EXPECT_EQ(form->Edit1->Text(), "00 00 00 00");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainFormTest, WithoutAUrlHandlerTheLinkFailsQuietlyAndTheWindowGoesOn)
+{
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    const auto boxes = CatchErrorBoxes([&] { PressAt({form->Label3->Left() + 4, form->Label3->Top() + 4}); });
+    qputenv("PATH", savedPath);
+    EXPECT_TRUE(boxes.empty());
+    PressSegment(4);
+    EXPECT_EQ(form->Edit1->Text(), "01 00 00 00");
+}
+
+TEST(MainFormLifetime, CreatingAndDestroyingTheFormLeavesNothingBehind)
+{
+    // Run under LeakSanitizer (the asan preset), a form that leaked a control would be reported.
+    for (int i = 0; i < 50; ++i) {
+        auto form = std::make_unique<TForm1>();
+        form->LoadDescription(TForm1::StaticClassName, TForm1::Published);
+        form->show();
+    }
+    for (int i = 0; i < 20; ++i) {
+        auto form = std::make_unique<TForm1>();
+        EXPECT_THROW(form->LoadDescription("object Form1: TForm1\n  object Shape1: TShape\n  end\nend\n", "BROKEN",
+                                           TForm1::StaticClassName, TForm1::Published),
+                     Exception);
+    }
 }
 
 }  // namespace
