@@ -1,4 +1,5 @@
 #include "support/error_box.h"
+#include "support/layout_oracle.h"
 #include "support/shift_chain.h"
 #include "platform/shell.h"
 #include "window/main_form.h"
@@ -6,7 +7,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -35,15 +35,6 @@ protected:
     }
     void PressSegment(int n, Qt::MouseButton button = Qt::LeftButton) { PressAt(Bounds(Segment(n)).center(), button); }
 
-    // The expected text from the chain bits that are on, formatted here rather than by the model.
-    static std::string TextOf(unsigned bits)
-    {
-        char text[12];
-        std::snprintf(text, sizeof text, "%02X %02X %02X %02X", bits & 0xFF, (bits >> 8) & 0xFF,
-                      (bits >> 16) & 0xFF, bits >> 24);
-        return text;
-    }
-
     std::unique_ptr<TForm1> form;
 };
 
@@ -54,15 +45,8 @@ TEST_F(MainFormTest, EveryControlWhereTheLayoutPutsIt)
     EXPECT_EQ(QSize(form->ClientWidth(), form->ClientHeight()), QSize(795, 321));
     EXPECT_EQ(form->Color(), clBtnFace);
 
-    // Digit d starts at x0; its segments follow one pattern (f a b g e c d dp).
-    const int x0[] = {24, 208, 448, 632};
-    const QRect pattern[] = {{0, 40, 17, 105},  {24, 24, 89, 17},   {120, 40, 17, 105}, {24, 144, 89, 17},
-                             {0, 160, 17, 105}, {120, 160, 17, 105}, {24, 264, 89, 17}, {152, 264, 17, 17}};
-    for (int digit = 0; digit < 4; ++digit)
-        for (int k = 0; k < (digit == 3 ? 7 : 8); ++k)
-            EXPECT_EQ(Bounds(Segment(8 * digit + k + 1)), pattern[k].translated(x0[digit], 0)) << 8 * digit + k + 1;
-    EXPECT_EQ(Bounds(Segment(32)), QRect(384, 184, 25, 25));
-    EXPECT_EQ(Bounds(Segment(33)), QRect(384, 112, 25, 25));
+    for (const auto& [segment, rect] : oracle::SegmentRects())
+        EXPECT_EQ(Bounds(Segment(segment)), rect) << segment;
     EXPECT_EQ(Bounds(*form->Edit1), QRect(448, 296, 97, 24));
     EXPECT_EQ(QPoint(form->Label1->Left(), form->Label1->Top()), QPoint(256, 296));
     EXPECT_EQ(QPoint(form->Label2->Left(), form->Label2->Top()), QPoint(16, 0));
@@ -98,7 +82,7 @@ TEST_F(MainFormTest, EverySegmentTogglesItselfAndTheTextFollows)
         SCOPED_TRACE("Shape" + std::to_string(n));
         const Qt::MouseButton button = buttons[n % 3];
         PressSegment(n, button);
-        EXPECT_EQ(form->Edit1->Text(), TextOf(1u << chain::ChainBitOf(n)));
+        EXPECT_EQ(form->Edit1->Text(), oracle::TextOf(1u << chain::ChainBitOf(n)));
         for (int other = 1; other <= 33; ++other) {
             const bool partner = n >= 32 && other >= 32;
             EXPECT_EQ(Segment(other).Brush()->Color(), other == n || partner ? clBlack : clWhite) << other;
