@@ -34,8 +34,16 @@ int main(int argc, char** argv)
     message.type = Atom(connection, "WM_PROTOCOLS");
     message.data.data32[0] = Atom(connection, "WM_DELETE_WINDOW");
     message.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
-    xcb_flush(connection);
+    // A checked request waits for the server's answer: after a bare flush, a disconnect under load
+    // can reach the server before the event is delivered, and the window never hears of it.
+    const auto cookie = xcb_send_event_checked(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
+                                               reinterpret_cast<const char*>(&message));
+    xcb_generic_error_t* error = xcb_request_check(connection, cookie);
     xcb_disconnect(connection);
+    if (error) {
+        std::fprintf(stderr, "close_window: the server refused the message (error %d)\n", error->error_code);
+        std::free(error);
+        return 1;
+    }
     return 0;
 }
