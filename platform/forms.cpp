@@ -106,7 +106,9 @@ void TApplication::Run()
     TForm* main = MainForm();
     if (!main)
         return;
-    main->OnClosed = [] { QCoreApplication::quit(); };
+    // exit(), not quit(): quit() first asks every window to close, and the main form, still inside
+    // its own close, would refuse.
+    main->OnClosed = [] { QCoreApplication::exit(0); };
     main->showNormal();
     QApplication::exec();
 }
