@@ -126,6 +126,8 @@ void TApplication::ShowException(const Exception* E)
                     QString::fromStdString(E ? E->Message : std::string()), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);  // a message is text, never markup
+    // So that the user can copy the message (into a bug report, say), by mouse or by keyboard.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }
 

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Drives the real segment-editor on a private Xvfb: pointer presses with xdotool, the clipboard
 # with xclip, pixels from a screenshot, and a stand-in xdg-open that records what it is asked to
-# open. Usage: end_to_end.sh SEGMENT-EDITOR CLOSE-WINDOW
+# open. Last, a build with a broken window description must show its error box and exit 0.
+# Usage: end_to_end.sh SEGMENT-EDITOR CLOSE-WINDOW BROKEN-FORM-EDITOR
 set -uo pipefail
 editor=$1
 close_window=$2
+broken_editor=$3
 work=$(mktemp -d)
 failures=0
 xvfb_pid=""
@@ -65,7 +67,7 @@ copy_text() {
   xclip -selection clipboard -i </dev/null  # clear, so a failed copy cannot pass
   xdotool key --window "$window" "$@"
   sleep 0.3
-  xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null
+  timeout 5 xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null
 }
 pixel() {  # pixel X Y in window coordinates, as "r,g,b"
   import -window root -crop "1x1+$((192 + $1))+$((107 + $2))" -depth 8 txt:- | tail -n1 | sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
@@ -108,6 +110,32 @@ done
 ((status == 124)) && { echo "the editor still runs; its log:"; cat "$work/editor.log"; }
 editor_pid=""
 check "exit code after WM_DELETE_WINDOW" 0 "$status"
+
+# A broken window description: the error box names the line, column and name at fault, no main
+# window is ever made, and the process still ends with exit code 0 once the box is dismissed.
+"$broken_editor" 2>"$work/broken.log" &
+editor_pid=$!
+box=$(timeout 20 xdotool search --sync --onlyvisible --name "^$(basename "$broken_editor")\$" | head -n1)
+if [[ -z "$box" ]]; then
+  echo "FAILED: the error box never appeared"; cat "$work/broken.log"; failures=$((failures + 1))
+else
+  xdotool windowfocus --sync "$box"
+  # The message is selectable text: click into it, select all and copy, as a user would.
+  xdotool mousemove --window "$box" 200 20 click 1
+  sleep 0.3
+  window=$box
+  check "broken description: error box text" "TFORM1:19:5: unknown property 'Widht' of TShape 'Shape1'" \
+    "$(copy_text ctrl+a ctrl+c)"
+  check "broken description: no main window" "" "$(xdotool search --name '^Tarvo_Sekel_test$')"
+  xdotool key --window "$box" Return
+fi
+status=124
+for _ in $(seq 100); do
+  if ! kill -0 "$editor_pid" 2>/dev/null; then wait "$editor_pid"; status=$?; break; fi
+  sleep 0.1
+done
+editor_pid=""
+check "broken description: exit code" 0 "$status"
 
 if ((failures > 0)); then
   echo "$failures check(s) failed"; exit 1
