@@ -5,6 +5,13 @@
 int LoadData[RegisterCount] = {0, 0, 0, 0};
 
 namespace {
+void CheckSegmentNumber(int N)
+{
+    if (N < 1 || N > SegmentCount)
+        throw Exception("segment number " + std::to_string(N) + " is outside 1.." +
+                        std::to_string(SegmentCount));
+}
+
 void PaintSegment(SegmentFills& fills, int N, TColor color)
 {
     if (N == ColonLowerDot || N == ColonUpperDot) {
@@ -18,18 +25,29 @@ void PaintSegment(SegmentFills& fills, int N, TColor color)
 
 void ToggleSegment(SegmentFills& fills, int N)
 {
-    if (N < 1 || N > SegmentCount)
-        throw Exception("segment number " + std::to_string(N) + " is outside 1.." +
-                        std::to_string(SegmentCount));
+    CheckSegmentNumber(N);
     const SegmentBit& row = SegmentMap[std::size_t(N - 1)];
     // The colour is the state: it changes first, then the register follows it.
-    if (fills.FillColor(N) == clWhite) {
+    if (!SegmentIsOn(fills.FillColor(N))) {
         PaintSegment(fills, N, clBlack);
         LoadData[row.Register] |= row.Mask;
     } else {
         PaintSegment(fills, N, clWhite);
         LoadData[row.Register] &= ~row.Mask & 0xFF;
     }
+}
+
+std::string SegmentName(int N)
+{
+    CheckSegmentNumber(N);
+    if (N == ColonLowerDot)
+        return "colon, lower dot";
+    if (N == ColonUpperDot)
+        return "colon, upper dot";
+    // The screen numbers the segments digit by digit, eight each (the fourth digit has no point).
+    static constexpr const char* positions[] = {"upper left", "top",         "upper right", "middle",
+                                                "lower left", "lower right", "bottom",      "point"};
+    return "digit " + std::to_string((N - 1) / 8 + 1) + ", " + positions[(N - 1) % 8];
 }
 
 std::string LoadDataText()

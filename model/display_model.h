@@ -21,6 +21,13 @@ protected:
     ~SegmentFills() = default;
 };
 
+// A segment is on when its fill is anything but white.
+constexpr bool SegmentIsOn(TColor fill) { return fill != clWhite; }
+
+// How a segment is called for people who cannot see it, e.g. "digit 1, top" or "colon, upper
+// dot". Throws Exception for a number outside 1..33.
+std::string SegmentName(int N);
+
 // Switches segment N (1..33) to its other state: white turns black and sets its bit, any other
 // colour turns white and clears it. Either colon dot switches both. Throws Exception, changing
 // nothing, for a number outside 1..33.

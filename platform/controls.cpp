@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "accessibility.h"
 #include "forms.h"
 
 #include <QFocusEvent>
@@ -129,7 +130,12 @@ TShape::TShape(TForm* parent) : QWidget(&parent->Client()), TControl(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    brush_.OnChange = [this] { repaint(); };
+    InstallControlAccessibility();
+    brush_.OnChange = [this] {
+        repaint();
+        if (AccessibleChecked)
+            AnnounceCheckedStateChange(this);
+    };
     pen_.OnChange = [this] { repaint(); };
 }
 
@@ -152,15 +158,19 @@ void TShape::mousePressEvent(QMouseEvent* event)
     case Qt::MiddleButton: button = mbMiddle; break;
     default: event->ignore(); return;
     }
-    if (!OnMouseDown)
-        return;
     const QPoint at = event->position().toPoint();
-    const TShiftState shift = ShiftOf(*event);
-    Dispatch([&] { OnMouseDown(this, button, shift, at.x(), at.y()); });
+    MouseDown(button, ShiftOf(*event), at.x(), at.y());
+}
+
+void TShape::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (OnMouseDown)
+        Dispatch([&] { OnMouseDown(this, Button, Shift, X, Y); });
 }
 
 TLabel::TLabel(TForm* parent) : QWidget(&parent->Client()), TFontControl(parent)
 {
+    InstallControlAccessibility();
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     AutoSize();
@@ -208,7 +218,13 @@ void TLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool click = leftPressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     leftPressed_ = false;
-    if (click && OnClick)
+    if (click)
+        Click();
+}
+
+void TLabel::Click()
+{
+    if (OnClick)
         Dispatch([&] { OnClick(this); });
 }
 

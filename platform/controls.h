@@ -86,6 +86,12 @@ public:
     TPen* Pen() { return &pen_; }
     TMouseEvent OnMouseDown;
 
+    // Raises OnMouseDown as a press at (X, Y) would; assistive technology presses this way.
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    // Set by the owner to have the shape announced as a toggle that is on when this says so; it
+    // is asked again whenever the brush changes.
+    std::function<bool()> AccessibleChecked;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -107,6 +113,8 @@ public:
     std::string Caption() const { return caption_; }
     void SetCaption(std::string caption);
     TNotifyEvent OnClick;
+    // Raises OnClick as a click would; assistive technology activates the label this way.
+    void Click();
 
 protected:
     void FontChanged() override;

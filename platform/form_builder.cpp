@@ -340,6 +340,7 @@ void TForm::LoadDescription(std::string_view text, std::string_view resource, st
 {
     const FormObject root = ParseFormDescription(text, resource);
     Builder(*this, resource, published).Build(root, className);
+    Loaded();
 }
 
 void TForm::LoadDescription(std::string_view className, const PublishedTable& published)

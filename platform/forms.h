@@ -69,6 +69,9 @@ public:
     std::function<void()> OnClosed;  // set by the application for its main form
 
 protected:
+    // Called once the description has been built and every field bound, for what a form class
+    // sets up beyond its description.
+    virtual void Loaded() {}
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

@@ -133,6 +133,20 @@ void TForm1::Label3Click(TObject*)
     ShellExecuteA(Form1->Handle(), "open", address.c_str(), nullptr, nullptr, SW_RESTORE);
 }
 
+void TForm1::Loaded()
+{
+    for (int segment = 1; segment <= SegmentCount; ++segment) {
+        TShape& shape = SegmentShape(segment);
+        shape.setAccessibleName(QString::fromStdString(SegmentName(segment)));
+        shape.AccessibleChecked = [this, segment] { return SegmentIsOn(FillColor(segment)); };
+    }
+    // The box is named by the label in front of it, without the colon that only the eye needs.
+    QString boxName = QString::fromStdString(Label1->Caption()).trimmed();
+    if (boxName.endsWith(QLatin1Char(':')))
+        boxName.chop(1);
+    Edit1->setAccessibleName(boxName);
+}
+
 TShape& TForm1::SegmentShape(int segment) const
 {
     auto* shape = dynamic_cast<TShape*>(FindComponent("Shape" + std::to_string(segment)));

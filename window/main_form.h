@@ -60,6 +60,10 @@ public:
     TColor FillColor(int segment) const override;
     void SetFillColor(int segment, TColor color) override;
 
+protected:
+    // Names the segments, the load-data box and the link for assistive technology.
+    void Loaded() override;
+
 private:
     void SegmentPressed(int segment);
     TShape& SegmentShape(int segment) const;

@@ -1,9 +1,12 @@
+#include "model/display_model.h"
 #include "model/segment_map.h"
+#include "platform/sysutils.h"
 
 #include "support/shift_chain.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -51,5 +54,29 @@ constexpr std::array<SegmentBit, SegmentCount> MissingLastRow = {{
 }};
 static_assert(!IsValidSegmentMap(MissingLastRow), "a missing row");
 static_assert(!IsValidSegmentMap(std::array<SegmentBit, 32>{}), "too few rows");
+
+// The names a screen reader speaks: each segment by its digit and its place in the digit, as the
+// screen layout numbers them, so that a name that points at the wrong segment fails.
+TEST(SegmentNames, NameEachSegmentByDigitAndPlace)
+{
+    const std::vector<std::pair<char, std::string>> places = {
+        {'f', "upper left"}, {'a', "top"},         {'b', "upper right"}, {'g', "middle"},
+        {'e', "lower left"}, {'c', "lower right"}, {'d', "bottom"},      {'p', "point"}};
+    std::set<std::string> names;
+    for (int digit = 1; digit <= 4; ++digit)
+        for (const auto& [letter, place] : places) {
+            if (digit == 4 && letter == 'p')
+                continue;  // the last digit has no point
+            const int segment = chain::ScreenNumber(digit, letter);
+            EXPECT_EQ(SegmentName(segment), "digit " + std::to_string(digit) + ", " + place) << segment;
+            names.insert(SegmentName(segment));
+        }
+    EXPECT_EQ(SegmentName(ColonLowerDot), "colon, lower dot");
+    EXPECT_EQ(SegmentName(ColonUpperDot), "colon, upper dot");
+    names.insert({SegmentName(ColonLowerDot), SegmentName(ColonUpperDot)});
+    EXPECT_EQ(names.size(), std::size_t(SegmentCount));
+    EXPECT_THROW(SegmentName(0), Exception);
+    EXPECT_THROW(SegmentName(SegmentCount + 1), Exception);
+}
 
 }  // namespace

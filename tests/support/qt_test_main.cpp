@@ -10,6 +10,9 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef TEST_SCALE_FACTOR
+    qputenv("QT_SCALE_FACTOR", TEST_SCALE_FACTOR);
+#endif
     int qtArgc = 1;
     QApplication qt(qtArgc, argv);
     TApplication application;

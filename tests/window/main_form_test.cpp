@@ -3,6 +3,7 @@
 #include "support/shift_chain.h"
 #include "platform/shell.h"
 #include "window/main_form.h"
+#include "window/main_form_fixture.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -10,33 +11,6 @@
 #include <memory>
 
 namespace {
-
-class MainFormTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::fill(std::begin(LoadData), std::end(LoadData), 0);
-        form = std::make_unique<TForm1>();
-        form->LoadDescription(TForm1::StaticClassName, TForm1::Published);
-        Form1 = form.get();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-    void TearDown() override { Form1 = nullptr; }
-
-    TShape& Segment(int n) { return *dynamic_cast<TShape*>(form->FindComponent("Shape" + std::to_string(n))); }
-    static QRect Bounds(const TControl& control)
-    {
-        return {control.Left(), control.Top(), control.Width(), control.Height()};
-    }
-    void PressAt(QPoint at, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mouseClick(form->windowHandle(), button, {}, at);
-    }
-    void PressSegment(int n, Qt::MouseButton button = Qt::LeftButton) { PressAt(Bounds(Segment(n)).center(), button); }
-
-    std::unique_ptr<TForm1> form;
-};
 
 TEST_F(MainFormTest, EveryControlWhereTheLayoutPutsIt)
 {
