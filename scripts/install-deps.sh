@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev
   fonts-liberation xdg-utils
   xvfb xauth xdotool xclip x11-utils imagemagick
+  desktop-file-utils appstream dpkg-dev file
+  libbenchmark-dev libxcb-xtest0-dev
 )
 
 missing=()
