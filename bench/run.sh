@@ -17,13 +17,9 @@ build/default/bench/model_bench --benchmark_min_time=0.5 2>/dev/null | grep -E "
 work=$(mktemp -d)
 xvfb_pid=""
 trap '[[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
-exec 3>"$work/display"
+source scripts/private_xvfb.sh
 # A white root, so that only a window can turn the probe pixels black.
-Xvfb -displayfd 3 -wr -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 600); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+start_private_xvfb "$work" -wr
 
 echo "== start-up, memory, idle and clicks on Xvfb $DISPLAY ($(nproc) CPUs): the editor and the floor in turns"
 build/default/bench/probe "$runs" "$idle" 20 \

@@ -6,15 +6,18 @@
 
 namespace {
 
-// A shape that answers presses is a button, or a toggle button when its owner says what "on"
-// means; one that does not is a picture. Its name is the widget's accessible name.
+// A shape that answers presses is a button, or a check box when its owner says what "on" means:
+// screen readers then speak its state, on or off, with its name. One that does not is a picture.
+// Its name is the widget's accessible name.
 class ShapeAccessible final : public QAccessibleWidget {
 public:
     explicit ShapeAccessible(TShape* shape) : QAccessibleWidget(shape), shape_(shape) {}
 
     QAccessible::Role role() const override
     {
-        return shape_->OnMouseDown ? QAccessible::Button : QAccessible::Graphic;
+        if (!shape_->OnMouseDown)
+            return QAccessible::Graphic;
+        return shape_->AccessibleChecked ? QAccessible::CheckBox : QAccessible::Button;
     }
     QAccessible::State state() const override
     {
@@ -27,11 +30,13 @@ public:
     }
     QStringList actionNames() const override
     {
-        return shape_->OnMouseDown ? QStringList{pressAction()} : QStringList{};
+        if (!shape_->OnMouseDown)
+            return {};
+        return {shape_->AccessibleChecked ? toggleAction() : pressAction()};
     }
     void doAction(const QString& name) override
     {
-        if (name == pressAction())
+        if (name == pressAction() || name == toggleAction())
             shape_->MouseDown(mbLeft, {}, shape_->width() / 2, shape_->height() / 2);
     }
 

@@ -37,14 +37,8 @@ check "no display: one line on stderr" 1 "$(wc -l <"$work/stderr")"
 grep -q "no display" "$work/stderr" || { echo "FAILED: no display: message was '$(cat "$work/stderr")'"; failures=$((failures + 1)); }
 
 # A private X server on the first free display number.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-# A loaded CI machine can take many seconds to start it.
-for _ in $(seq 600); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-[[ -s "$work/display" ]] || { echo "FAILED: Xvfb gave no display number within 60 s"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+source "$(dirname "$0")/../../scripts/private_xvfb.sh"
+start_private_xvfb "$work" || exit 1
 
 mkdir "$work/bin"
 printf '#!/bin/sh\necho "$*" >> "%s/opened"\n' "$work" >"$work/bin/xdg-open"

@@ -20,7 +20,7 @@ QAccessibleInterface* Accessible(QWidget& widget)
 
 using AccessibilityTest = MainFormTest;
 
-TEST_F(AccessibilityTest, SegmentsAreNamedTogglesByDigitAndPlace)
+TEST_F(AccessibilityTest, SegmentsAreCheckBoxesNamedByDigitAndPlace)
 {
     const std::vector<std::pair<int, QString>> named = {
         {1, "digit 1, upper left"}, {2, "digit 1, top"},     {4, "digit 1, middle"},   {8, "digit 1, point"},
@@ -33,7 +33,7 @@ TEST_F(AccessibilityTest, SegmentsAreNamedTogglesByDigitAndPlace)
     for (int segment = 1; segment <= SegmentCount; ++segment) {
         QAccessibleInterface* accessible = Accessible(Segment(segment));
         names.insert(accessible->text(QAccessible::Name));
-        EXPECT_EQ(accessible->role(), QAccessible::Button) << segment;
+        EXPECT_EQ(accessible->role(), QAccessible::CheckBox) << segment;
         EXPECT_TRUE(accessible->state().checkable) << segment;
         EXPECT_FALSE(accessible->state().checked) << segment;
         EXPECT_FALSE(accessible->state().focusable) << segment;
@@ -54,12 +54,12 @@ TEST_F(AccessibilityTest, TheCheckedStateFollowsEveryToggle)
     EXPECT_FALSE(Accessible(Segment(4))->state().checked);
 }
 
-TEST_F(AccessibilityTest, ThePressActionTogglesASegmentLikeAClick)
+TEST_F(AccessibilityTest, TheToggleActionTogglesASegmentLikeAClick)
 {
     QAccessibleActionInterface* actions = Accessible(Segment(4))->actionInterface();
     ASSERT_NE(actions, nullptr);
-    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
-    actions->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(actions->actionNames(), QStringList{QAccessibleActionInterface::toggleAction()});
+    actions->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_EQ(form->Edit1->Text(), "01 00 00 00");
     EXPECT_EQ(Segment(4).Brush()->Color(), clBlack);
 }
