@@ -10,7 +10,7 @@ packages=(
   fonts-liberation xdg-utils
   xvfb xauth xdotool xclip x11-utils imagemagick
   desktop-file-utils appstream dpkg-dev file
-  dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+  dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
   libbenchmark-dev libxcb-xtest0-dev
 )
 
