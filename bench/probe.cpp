@@ -210,8 +210,8 @@ int main(int argc, char** argv)
     const int runs = std::atoi(argv[1]), idle = std::max(1, std::atoi(argv[2])), clicks = std::atoi(argv[3]);
     std::vector<std::pair<std::string, std::string>> programs;
     for (int i = 4; i < argc; ++i) {
-        const std::string spec = argv[i];
-        programs.emplace_back(spec.substr(0, spec.find('=')), spec.substr(spec.find('=') + 1));
+        const std::string nameAndPath = argv[i];
+        programs.emplace_back(nameAndPath.substr(0, nameAndPath.find('=')), nameAndPath.substr(nameAndPath.find('=') + 1));
     }
     Display display;
     for (const auto& [name, program] : programs)

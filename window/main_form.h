@@ -61,7 +61,8 @@ public:
     void SetFillColor(int segment, TColor color) override;
 
 protected:
-    // Names the segments, the load-data box and the link for assistive technology.
+    // Names the segments and the load-data box for assistive technology (the link is named by its
+    // caption) and has each segment announced as on or off by its fill colour.
     void Loaded() override;
 
 private:

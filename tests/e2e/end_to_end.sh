@@ -63,6 +63,15 @@ copy_text() {
   sleep 0.3
   timeout 5 xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null
 }
+wait_for_exit() {  # wait_for_exit LOG: sets status to the editor's exit code, 124 if it still runs after 10 s
+  status=124
+  for _ in $(seq 100); do
+    if ! kill -0 "$editor_pid" 2>/dev/null; then wait "$editor_pid"; status=$?; break; fi
+    sleep 0.1
+  done
+  ((status == 124)) && { echo "the editor still runs; its log:"; cat "$1"; }
+  editor_pid=""
+}
 pixel() {  # pixel X Y in window coordinates, as "r,g,b"
   import -window root -crop "1x1+$((192 + $1))+$((107 + $2))" -depth 8 txt:- | tail -n1 | sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
 }
@@ -96,13 +105,7 @@ check "addresses opened" "2" "$(wc -l <"$work/opened" 2>/dev/null || echo 0)"
 check "address opened" "http://sekel.test/" "$(sort -u "$work/opened" 2>/dev/null)"
 
 "$close_window" "$window" || { echo "FAILED: close_window could not send WM_DELETE_WINDOW"; failures=$((failures + 1)); }
-status=124
-for _ in $(seq 100); do
-  if ! kill -0 "$editor_pid" 2>/dev/null; then wait "$editor_pid"; status=$?; break; fi
-  sleep 0.1
-done
-((status == 124)) && { echo "the editor still runs; its log:"; cat "$work/editor.log"; }
-editor_pid=""
+wait_for_exit "$work/editor.log"
 check "exit code after WM_DELETE_WINDOW" 0 "$status"
 
 # A broken window description: the error box names the line, column and name at fault, no main
@@ -123,12 +126,7 @@ else
   check "broken description: no main window" "" "$(xdotool search --name '^Tarvo_Sekel_test$')"
   xdotool key --window "$box" Return
 fi
-status=124
-for _ in $(seq 100); do
-  if ! kill -0 "$editor_pid" 2>/dev/null; then wait "$editor_pid"; status=$?; break; fi
-  sleep 0.1
-done
-editor_pid=""
+wait_for_exit "$work/broken.log"
 check "broken description: exit code" 0 "$status"
 
 if ((failures > 0)); then
